@@ -1,0 +1,66 @@
+#include "game/Bitmap.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace valdorn {
+
+Bitmap::Bitmap(QImage image, QRectF destination, bool smooth)
+    : image_(std::move(image)),
+      destination_(destination.isNull() ? QRectF(QPointF(0, 0), QSizeF(image_.size())) : destination),
+      smooth_(smooth) {}
+
+void Bitmap::setImage(QImage image) {
+    image_ = std::move(image);
+    tinted_ = QImage();
+    markChanged();
+}
+
+QPainterPath Bitmap::contentShape() const {
+    QPainterPath path;
+    path.addRect(destination_);
+    return path;
+}
+
+void Bitmap::paint(QPainter& painter, const PaintContext& context) const {
+    if (image_.isNull() || destination_.isEmpty()) return;
+    const QImage* image = &image_;
+    if (!context.color.isIdentity()) {
+        if (tinted_.isNull() || !(tint_ == context.color)) {
+            tinted_ = context.color.apply(image_);
+            tint_ = context.color;
+        }
+        image = &tinted_;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth_);
+
+    // The part of the destination that can be seen, in local coordinates.
+    bool invertible = false;
+    const QTransform toLocal = painter.transform().inverted(&invertible);
+    QRectF visible = destination_;
+    if (invertible && painter.device()) {
+        QRectF deviceArea(0, 0, painter.device()->width(), painter.device()->height());
+        visible &= toLocal.mapRect(deviceArea);
+        if (painter.hasClipping()) visible &= painter.clipBoundingRect();
+    }
+    if (visible.isEmpty()) return;
+    if (visible == destination_) {
+        painter.drawImage(destination_, *image);
+        return;
+    }
+    // Whole source pixels only, so the blocks of an enlarged picture stay where they belong.
+    const double sx = image->width() / destination_.width();
+    const double sy = image->height() / destination_.height();
+    const int left = std::max(0, static_cast<int>(std::floor((visible.left() - destination_.left()) * sx)));
+    const int top = std::max(0, static_cast<int>(std::floor((visible.top() - destination_.top()) * sy)));
+    const int right =
+        std::min(image->width(), static_cast<int>(std::ceil((visible.right() - destination_.left()) * sx)));
+    const int bottom =
+        std::min(image->height(), static_cast<int>(std::ceil((visible.bottom() - destination_.top()) * sy)));
+    if (right <= left || bottom <= top) return;
+    const QRectF target(destination_.left() + left / sx, destination_.top() + top / sy, (right - left) / sx,
+                        (bottom - top) / sy);
+    painter.drawImage(target, *image, QRectF(left, top, right - left, bottom - top));
+}
+
+}  // namespace valdorn
