@@ -51,8 +51,9 @@ TEST_P(ShowAll, stageIsScaledUniformlyAndCentredWithWhiteBands) {
     if (stage.top() > 1) {
         EXPECT_EQ(image.pixel(stage.center().x(), stage.top() - 2), qRgb(255, 255, 255));
     }
-    if (stage.right() < image.width() - 2)
+    if (stage.right() < image.width() - 2) {
         EXPECT_EQ(image.pixel(stage.right() + 2, stage.center().y()), qRgb(255, 255, 255));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ShowAll,
