@@ -57,14 +57,14 @@ std::shared_ptr<VectorShape> makePerchedPigeon() {
 std::shared_ptr<VectorShape> makeFlyingPigeon(bool wingsUp) {
     std::vector<Fill> fills;
     if (wingsUp) {
-        // About 268 x 277 around the origin: wings raised high above the body.
-        fills.push_back(pathFill(polygonPath({{-20, 10}, {-110, -120}, {-60, -138}, {30, 0}}), kWing));
-        fills.push_back(pathFill(polygonPath({{10, 5}, {60, -130}, {110, -134}, {50, 20}}), kWing.darker(110)));
-        fills.push_back(pathFill(polygonPath({{-134, 90}, {-80, 50}, {-70, 80}, {-126, 118}}), kDark));  // tail
-        fills.push_back(fillEllipse(QRectF(-90, 20, 170, 70), kBody));
-        fills.push_back(fillEllipse(QRectF(60, 8, 40, 46), kNeck));
-        for (const Fill& f : head({100, 18}, 22)) fills.push_back(f);
-        fills.push_back(pathFill(polygonPath({{-20, 85}, {0, 85}, {-10, 139}}), kDark));  // tucked feet
+        // About 268 x 277: wings raised high above the body, which covers the origin.
+        fills.push_back(pathFill(polygonPath({{-20, -35}, {-110, -165}, {-60, -183}, {30, -45}}), kWing));
+        fills.push_back(pathFill(polygonPath({{10, -40}, {60, -175}, {110, -179}, {50, -25}}), kWing.darker(110)));
+        fills.push_back(pathFill(polygonPath({{-134, 45}, {-80, 5}, {-70, 35}, {-126, 73}}), kDark));  // tail
+        fills.push_back(fillEllipse(QRectF(-90, -25, 170, 70), kBody));
+        fills.push_back(fillEllipse(QRectF(60, -37, 40, 46), kNeck));
+        for (const Fill& f : head({100, -27}, 22)) fills.push_back(f);
+        fills.push_back(pathFill(polygonPath({{-20, 40}, {0, 40}, {-10, 94}}), kDark));  // tucked feet
     } else {
         // x -111..134, y -48.4..165.5: wings swept down under the body.
         fills.push_back(pathFill(polygonPath({{-111, 16}, {-66, -4}, {-56, 30}, {-104, 44}}), kDark));  // tail
