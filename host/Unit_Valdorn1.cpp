@@ -1,7 +1,6 @@
 #include "host/Unit_Valdorn1.h"
 
 #include <QCloseEvent>
-#include <QScopedValueRollback>
 #include <QTimer>
 
 #include "host/Application.h"
@@ -38,14 +37,9 @@ TForm_Main::TForm_Main(const valdorn::AssetLibrary& assets, QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(valdorn::kWatchIntervalMs);
-    connect(Timer1, &QTimer::timeout, this, [this] {
-        // A failed read opens the error box, whose own loop keeps delivering ticks: they wait until the
-        // box is closed instead of stacking one box per second.
-        if (watching_)
-            return;
-        const QScopedValueRollback busy(watching_, true);
-        valdorn::runGuarded([this] { Timer1Timer(); });
-    });
+    // Qt does not deliver a timer's tick again while its handler still runs (say, inside the error box
+    // of a failed read), so boxes cannot pile up one per second.
+    connect(Timer1, &QTimer::timeout, this, valdorn::guarded([this] { Timer1Timer(); }));
     Timer1->start();
 }
 

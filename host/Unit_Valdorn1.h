@@ -69,7 +69,6 @@ private:
     void showCompletion();
 
     std::function<int()> frameNum_;
-    bool watching_ = false;
 };
 
 extern TForm_Main* Form_Main;
