@@ -37,5 +37,27 @@ void HostDialog::keyPressEvent(QKeyEvent* event) {
 void HostDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        placeOnShow();
+        place();
+}
+
+void HostDialog::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    // While the platform window is being framed it can report a frame smaller than the client; only a
+    // real frame counts.
+    const QMargins frame = frameMargins();
+    const bool realFrame = frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0;
+    if (isVisible() && realFrame && frame != placedWithFrame_)
+        place();
+}
+
+QMargins HostDialog::frameMargins() const {
+    const QRect outer = frameGeometry();
+    const QRect client = geometry();
+    return {client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
+            outer.bottom() - client.bottom()};
+}
+
+void HostDialog::place() {
+    placedWithFrame_ = frameMargins();
+    placeOnShow();
 }

@@ -20,11 +20,20 @@ public:
     static QRect workArea();
 
 protected:
-    // Places the window, called each time it is about to be shown; the default does nothing.
+    // Places the window, called each time it is about to be shown; the default does nothing. A window
+    // manager frames a window only after it first appears, so this runs again once the real frame is
+    // known: placing and sizing rules count with the outer size.
     virtual void placeOnShow() {}
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    [[nodiscard]] QMargins frameMargins() const;
+    void place();
+
+    QMargins placedWithFrame_;
 };
 
 // Window-manager hints for the windows: title bar, system menu and close box, plus what is named.
