@@ -1,0 +1,9 @@
+#include "hunt/HuntScreen.h"
+
+#include "game/Game.h"
+
+namespace valdorn {
+
+void HuntScreen::enter(Game&, int) {}
+
+}  // namespace valdorn
