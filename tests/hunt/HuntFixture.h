@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <memory>
 
 #include "game/AssetLibrary.h"
@@ -42,13 +43,20 @@ inline QImage filled(int width, int height, const QColor& colour) {
     return image;
 }
 
+// A rifle-like stand-in: transparent but for a stock down the middle of the picture.
+inline QImage rifle() {
+    QImage image = filled(282, 897, Qt::transparent);
+    QPainter(&image).fillRect(QRect(121, 0, 40, 897), kRifleColour);
+    return image;
+}
+
 inline AssetLibrary huntAssets() {
     AssetLibrary assets;
     for (int level = 1; level <= 6; ++level) {
         const PictureSize size = kPhotoSizes[level - 1];
         assets.addImage(levelSpec(level).photographAsset, checker(size.width, size.height));
     }
-    assets.addImage("rifle.png", filled(282, 897, kRifleColour));
+    assets.addImage("rifle.png", rifle());
     assets.addImage("texture/metal.jpg", filled(300, 225, QColor(120, 120, 120)));
     assets.addImage("texture/stonewall.jpg", filled(300, 225, kStoneColour));
     return assets;
