@@ -19,6 +19,10 @@ struct RenderCase {
     int width, height;  // surface px
 };
 
+void PrintTo(const RenderCase& c, std::ostream* out) {
+    *out << "level " << c.level << " at " << c.width << "x" << c.height;
+}
+
 class HuntRender : public HuntTest, public ::testing::WithParamInterface<RenderCase> {
 protected:
     QImage render(const char* label) {
@@ -66,6 +70,11 @@ TEST_P(HuntRender, theAimedWindowShowsThePicturesPixelsAsBlocks) {
     EXPECT_EQ(blends, 0) << "drawn without smoothing";
     ASSERT_GT(changes, 0);
     EXPECT_NEAR(double(length) / changes, block, block * 0.15) << "blocks of one picture pixel each";
+
+    // Outside the window the copy is cut off: the scope's body shows there, not the picture.
+    const QColor body(image.pixel(toDevice.map(scope().position() + QPointF(0, 48) * kUnit).toPoint()));
+    EXPECT_LT(body.blue(), 90);
+    EXPECT_LT(std::abs(body.red() - body.green()), 10);
 
     // The rifle below the scope's body, above the strip; the strip hides the rest of it.
     const QPointF rifle = scope().position() + QPointF(-14.3, 150) * kUnit;

@@ -6,6 +6,8 @@
 
 #include "HuntFixture.h"
 #include "game/Bitmap.h"
+#include "game/HitTest.h"
+#include "game/VectorShape.h"
 
 namespace valdorn::testing {
 namespace {
@@ -100,6 +102,23 @@ TEST_F(ScopeView_, creationHidesTheCursorAndStartsAtRest) {
     EXPECT_EQ(scope().copyScale(), kRestScale);
     EXPECT_EQ(scope().velocity(), QPointF(0, 0));
     EXPECT_EQ(scope().lastScaleStep(), 0);
+}
+
+TEST_F(ScopeView_, theCopyTakesThePointerOnlyInsideTheWindowAndOnlyWhileShown) {
+    enterLevel(1);
+    settle(300, 250);
+    // Give the copy's n1 a shape over the whole copy and a release handler, as a figure will have.
+    DisplayObject& copyTarget = target(scope().copy(), 1);
+    copyTarget.add(makeShape({fillRect(QRectF(-400, -300, 800, 600), Qt::black)}));
+    copyTarget.onRelease = [] {};
+    const double windowRadius = 67 * kUnit / 2;
+    EXPECT_EQ(interactiveObjectAt(game().root(), QPointF(300, 250)), &copyTarget);
+    EXPECT_EQ(interactiveObjectAt(game().root(), QPointF(300 + windowRadius - 1, 250)), &copyTarget);
+    EXPECT_EQ(interactiveObjectAt(game().root(), QPointF(300 + windowRadius + 1, 250)), nullptr);
+    EXPECT_EQ(interactiveObjectAt(game().root(), QPointF(300, 250 - windowRadius - 1)), nullptr);
+    settle(300, 520);  // hidden over the strip
+    ASSERT_FALSE(scope().visible());
+    EXPECT_EQ(interactiveObjectAt(game().root(), QPointF(300, 520)), nullptr);
 }
 
 struct RegistrationCase {
