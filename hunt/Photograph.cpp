@@ -2,6 +2,7 @@
 
 #include "game/AssetLibrary.h"
 #include "game/Bitmap.h"
+#include "game/VectorShape.h"
 
 namespace valdorn {
 namespace {
@@ -16,12 +17,13 @@ void addPlaceholderTargets(Clip& photograph, int count) {
     }
 }
 
-QImage pictureOf(const LevelSpec& level, const AssetLibrary& assets) {
+// The picture without smoothing, or a flat grey of its size while it is missing (a vector fill: a
+// tiny stretched bitmap would make the renderer prepare huge device-size copies of it).
+ObjectPtr pictureOf(const LevelSpec& level, const AssetLibrary& assets) {
+    const QRectF area(level.pictureLeft, level.pictureTop, kPictureWidth, kPictureHeight);
     const QImage& picture = assets.image(QString::fromLatin1(level.photographAsset));
-    if (!picture.isNull()) return picture;
-    QImage grey(1, 1, QImage::Format_RGB32);
-    grey.fill(QColor(128, 128, 128));
-    return grey;
+    if (picture.isNull()) return makeShape({fillRect(area, QColor(128, 128, 128))});
+    return std::make_shared<Bitmap>(picture, area, /*smooth=*/false);
 }
 
 }  // namespace
@@ -29,8 +31,7 @@ QImage pictureOf(const LevelSpec& level, const AssetLibrary& assets) {
 std::shared_ptr<Clip> makePhotograph(const LevelSpec& level, const AssetLibrary& assets) {
     auto photograph = std::make_shared<Clip>();
     photograph->setName(QString::fromLatin1(level.photographName));
-    const QRectF area(level.pictureLeft, level.pictureTop, kPictureWidth, kPictureHeight);
-    photograph->add(std::make_shared<Bitmap>(pictureOf(level, assets), area, /*smooth=*/false));
+    photograph->add(pictureOf(level, assets));
     addPlaceholderTargets(*photograph, level.requiredTargets);
     return photograph;
 }

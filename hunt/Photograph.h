@@ -7,8 +7,8 @@
 // `scopeName/photographName`.
 //
 // The copy draws the same full-resolution picture as the photograph, so magnifying it shows the
-// picture's own pixels as blocks. While the level's picture is missing from the assets a flat grey
-// stands in for it.
+// picture's own pixels as blocks. While the level's picture is missing from the assets a flat grey of
+// the same size stands in for it.
 
 #include <memory>
 

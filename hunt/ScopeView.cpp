@@ -29,14 +29,15 @@ int styleFor(const Game& game) {
     return 1;
 }
 
-}  // namespace
-
-double ScopeView::windowGrowth(const Game& game) {
+// Units added to the window and the art: none unless `zoomsize` is exactly 2..6.
+double windowGrowth(const Game& game) {
     const Value zoomsize = game.vars().get("zoomsize");
     for (const Growth& g : kGrowth)
         if (isNumber(zoomsize, g.zoomsize)) return g.units;
     return 0;
 }
+
+}  // namespace
 
 ScopeView::ScopeView(Game& game, const LevelSpec& level, std::shared_ptr<Clip> copy)
     : game_(game), origin_(level.originX, level.originY), copy_(std::move(copy)) {

@@ -45,8 +45,6 @@ public:
     [[nodiscard]] Clip& copy() const { return *copy_; }
     [[nodiscard]] DisplayObject& centreMarker() const { return *marker_; }
     [[nodiscard]] Clip& art() const { return *art_; }
-    // Window growth d in units for a `zoomsize` value: 0 unless it is exactly 2..6.
-    static double windowGrowth(const Game& game);
 
 private:
     void registerCopy();
