@@ -45,10 +45,15 @@ TEST_P(ShowAll, stageIsScaledUniformlyAndCentredWithWhiteBands) {
     EXPECT_EQ(image.pixel(stage.center()), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(stage.left() + 1, stage.top() + 1), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(stage.right() - 1, stage.bottom() - 1), qRgb(0, 0, 0));
-    if (stage.left() > 1) EXPECT_EQ(image.pixel(stage.left() - 2, stage.center().y()), qRgb(255, 255, 255));
-    if (stage.top() > 1) EXPECT_EQ(image.pixel(stage.center().x(), stage.top() - 2), qRgb(255, 255, 255));
-    if (stage.right() < image.width() - 2)
+    if (stage.left() > 1) {
+        EXPECT_EQ(image.pixel(stage.left() - 2, stage.center().y()), qRgb(255, 255, 255));
+    }
+    if (stage.top() > 1) {
+        EXPECT_EQ(image.pixel(stage.center().x(), stage.top() - 2), qRgb(255, 255, 255));
+    }
+    if (stage.right() < image.width() - 2) {
         EXPECT_EQ(image.pixel(stage.right() + 2, stage.center().y()), qRgb(255, 255, 255));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ShowAll,

@@ -63,7 +63,9 @@ TEST_P(EveryTransition, runsTheEntryActionsOfTheScreenItLeadsTo) {
     game().goToScreen(t.to);
     EXPECT_EQ(game().screen(), t.to);
     EXPECT_EQ(sounds().contains("stop-all"), t.stopsSounds);
-    if (t.showsCursor) EXPECT_TRUE(game().cursorVisible());
+    if (t.showsCursor) {
+        EXPECT_TRUE(game().cursorVisible());
+    }
     if (t.unlocks) {
         EXPECT_EQ(store.counter(), *t.unlocks);
         EXPECT_EQ(game().vars().get("pask"), *t.unlocks);
