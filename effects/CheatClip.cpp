@@ -6,25 +6,41 @@
 namespace valdorn {
 namespace {
 
-constexpr double kSquareSide = 11.5;                 // px, centred on the origin
-constexpr QRectF kFaceBox{598.8, 452.3, 49, 32};     // px, from the clip's origin
+constexpr double kSquareSide = 11.5;              // px, centred on the origin
+constexpr QRectF kFaceBox{598.8, 452.3, 49, 32};  // px, from the clip's origin
+constexpr double kOutline = 1.2;                  // px
+constexpr int kBobTicks = 4;                      // frames per half swing of the thumb
+constexpr double kBob = 2.5;                      // px
+const QColor kSkin("#ffcc00");
 
-std::shared_ptr<VectorShape> face() {
-    const QPointF centre = kFaceBox.center() - QPointF(6, 0);
+// An outlined shape as two fills (black, then the colour inset), so the art ends exactly at its box.
+void outlined(std::vector<Fill>& fills, const QRectF& box, bool round) {
+    const QRectF inner = box.adjusted(kOutline, kOutline, -kOutline, -kOutline);
+    fills.push_back(round ? fillEllipse(box, Qt::black) : fillRect(box, Qt::black));
+    fills.push_back(round ? fillEllipse(inner, kSkin) : fillRect(inner, kSkin));
+}
+
+// The face and the fist; together they fill the 49 x 32 box exactly.
+std::shared_ptr<VectorShape> faceAndFist() {
+    const QPointF o = kFaceBox.topLeft();
     std::vector<Fill> fills;
-    fills.push_back(fillEllipse(QRectF(centre - QPointF(15, 15), QSizeF(30, 30)), QColor("#ffcc00"),
-                                QPen(Qt::black, 1)));
-    fills.push_back(fillEllipse(QRectF(centre + QPointF(-8, -7), QSizeF(4, 5)), Qt::black));
-    fills.push_back(fillEllipse(QRectF(centre + QPointF(4, -7), QSizeF(4, 5)), Qt::black));
+    outlined(fills, QRectF(o, QSizeF(32, 32)), true);
+    fills.push_back(fillEllipse(QRectF(o + QPointF(9, 8), QSizeF(4, 6)), Qt::black));
+    fills.push_back(fillEllipse(QRectF(o + QPointF(19, 8), QSizeF(4, 6)), Qt::black));
     QPainterPath smile;
-    smile.moveTo(centre + QPointF(-8, 4));
-    smile.quadTo(centre + QPointF(0, 12), centre + QPointF(8, 4));
-    fills.push_back({smile, Qt::NoBrush, QPen(Qt::black, 2)});
-    // The thumb.
-    fills.push_back(fillRect(QRectF(kFaceBox.right() - 12, kFaceBox.top() + 12, 10, 14), QColor("#ffcc00"),
-                             QPen(Qt::black, 1)));
-    fills.push_back(fillRect(QRectF(kFaceBox.right() - 9, kFaceBox.top() + 2, 5, 11), QColor("#ffcc00"),
-                             QPen(Qt::black, 1)));
+    smile.moveTo(o + QPointF(7, 18));
+    smile.quadTo(o + QPointF(16, 29), o + QPointF(25, 18));
+    smile.quadTo(o + QPointF(16, 24), o + QPointF(7, 18));
+    fills.push_back({smile, Qt::black});
+    outlined(fills, QRectF(o + QPointF(33, 15), QSizeF(16, 15)), false);
+    return makeShape(std::move(fills));
+}
+
+// The raised thumb, which bobs above the fist.
+std::shared_ptr<VectorShape> thumb() {
+    const QPointF o = kFaceBox.topLeft();
+    std::vector<Fill> fills;
+    outlined(fills, QRectF(o + QPointF(36.5, 3), QSizeF(6.5, 13.2)), false);
     return makeShape(std::move(fills));
 }
 
@@ -33,14 +49,16 @@ std::shared_ptr<VectorShape> face() {
 std::shared_ptr<Clip> makeCheatClip() {
     auto clip = std::make_shared<Clip>(kCheatFrames);
     clip->setName("cheat");
-    auto square = clip->add(makeShape({fillRect(
-        QRectF(-kSquareSide / 2, -kSquareSide / 2, kSquareSide, kSquareSide), Qt::black)}));
-    auto thumbsUp = clip->add(face());
+    auto square = clip->add(
+        makeShape({fillRect(QRectF(-kSquareSide / 2, -kSquareSide / 2, kSquareSide, kSquareSide), Qt::black)}));
+    auto thumbsUp = clip->add(std::make_shared<DisplayObject>());
+    thumbsUp->add(faceAndFist());
+    auto raised = thumbsUp->add(thumb());
     Clip* self = clip.get();
-    clip->onFrameEntered = [square = square.get(), thumbsUp = thumbsUp.get()](int frame) {
+    clip->onFrameEntered = [square = square.get(), thumbsUp = thumbsUp.get(), raised = raised.get()](int frame) {
         square->setVisible(frame == 1);
         thumbsUp->setVisible(frame != 1);
-        thumbsUp->setPosition(0, (frame / 4) % 2 ? -1 : 0);  // a little bounce
+        raised->setPosition(0, ((frame - 2) / kBobTicks) % 2 ? kBob : 0);
     };
     clip->setFrameAction(1, [self] { self->stop(); });
     clip->onKeyDown = [self](int key) {

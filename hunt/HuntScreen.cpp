@@ -1,9 +1,62 @@
 #include "hunt/HuntScreen.h"
 
+#include "effects/CheatClip.h"
+#include "game/AssetLibrary.h"
 #include "game/Game.h"
+#include "game/VectorShape.h"
+#include "hunt/HuntLayout.h"
+#include "hunt/LevelController.h"
+#include "hunt/Photograph.h"
+#include "hunt/ScopeView.h"
 
 namespace valdorn {
+namespace {
 
-void HuntScreen::enter(Game&, int) {}
+constexpr double kStoneWallScale = 0.773;    // the texture repeats at 77.3 %
+constexpr QPointF kLevelCheatOrigin{1056.4, 781.8};  // stage px, off the stage
+constexpr double kPointerIdleMs = 1000;      // `time_out`
+
+std::shared_ptr<VectorShape> makeHudStrip(const QImage& stoneWall) {
+    QBrush brush(QColor(96, 92, 86));
+    if (!stoneWall.isNull()) {
+        brush = QBrush(stoneWall);
+        brush.setTransform(QTransform::fromScale(kStoneWallScale, kStoneWallScale));
+    }
+    auto strip = makeShape({fillRect(QRectF(QPointF(0, 0), hunt::kHudStrip.size()), brush)});
+    strip->setPosition(hunt::kHudStrip.topLeft());
+    strip->setSmoothTextures(false);
+    return strip;
+}
+
+}  // namespace
+
+void HuntScreen::installRootState(Game& game) {
+    game.vars().set("time_out", kPointerIdleMs);
+    game.root().onTick = [&game] {
+        if (!game.isKeyDown(kKeyTab)) return;
+        if (Clip* cheat = dynamic_cast<Clip*>(game.root().child("cheat"))) cheat->gotoAndPlay(2);
+    };
+}
+
+void HuntScreen::enter(Game& game, int) {
+    installRootState(game);
+    const LevelSpec& level = levelSpec(level_);
+
+    auto photograph = makePhotograph(level, game.assets());
+    photograph->setPosition(level.originX, level.originY);
+    game.addToStage(photograph, hunt::kPhotographDepth);
+
+    auto scope = std::make_shared<ScopeView>(game, level, makePhotograph(level, game.assets()));
+    game.addToStage(scope, hunt::kScopeDepth);
+
+    game.addToStage(makeHudStrip(game.assets().image("texture/stonewall.jpg")), hunt::kHudStripDepth);
+    game.addToStage(std::make_shared<LevelController>(game, level, photograph, scope), hunt::kControllerDepth);
+
+    if (level.hasOwnCheat) {
+        auto cheat = makeCheatClip();
+        cheat->setPosition(kLevelCheatOrigin);
+        game.addToStage(cheat, hunt::kLevelCheatDepth);
+    }
+}
 
 }  // namespace valdorn
