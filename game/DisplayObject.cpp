@@ -9,11 +9,16 @@ DisplayObject::~DisplayObject() {
     if (mask_) --mask_->maskUsers_;
 }
 
+void DisplayObject::markChanged() {
+    for (DisplayObject* node = this; node; node = node->parent_) ++node->revision_;
+}
+
 void DisplayObject::setPosition(double x, double y) {
     if (x == x_ && y == y_) return;
     x_ = x;
     y_ = y;
     transformDirty_ = true;
+    parentChanged();
 }
 
 void DisplayObject::setScale(double xPercent, double yPercent) {
@@ -21,12 +26,32 @@ void DisplayObject::setScale(double xPercent, double yPercent) {
     scaleX_ = xPercent;
     scaleY_ = yPercent;
     transformDirty_ = true;
+    parentChanged();
 }
 
 void DisplayObject::setRotation(double degrees) {
     if (degrees == rotation_) return;
     rotation_ = degrees;
     transformDirty_ = true;
+    parentChanged();
+}
+
+void DisplayObject::setAlpha(double percent) {
+    if (percent == alpha_) return;
+    alpha_ = percent;
+    parentChanged();
+}
+
+void DisplayObject::setVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    parentChanged();
+}
+
+void DisplayObject::setColorTransform(const ColorTransform& color) {
+    if (color == color_) return;
+    color_ = color;
+    parentChanged();
 }
 
 const QTransform& DisplayObject::transform() const {
@@ -50,7 +75,7 @@ QTransform DisplayObject::stageTransform() const {
 void DisplayObject::setFilters(std::vector<Filter> filters, bool cached) {
     filters_ = std::move(filters);
     filtersCached_ = cached;
-    ++revision_;
+    markChanged();
 }
 
 void DisplayObject::setMask(std::shared_ptr<DisplayObject> mask) {
@@ -80,6 +105,7 @@ void DisplayObject::attachChild(std::shared_ptr<DisplayObject> child, int depth)
     child->depth_ = depth;
     child->parent_ = this;
     children_[depth] = child;
+    markChanged();
     if (onStage_) child->setOnStage(true);
 }
 
@@ -90,6 +116,7 @@ void DisplayObject::removeChild(DisplayObject* child) {
     std::shared_ptr<DisplayObject> keep = it->second;  // alive until detached
     children_.erase(it);
     keep->parent_ = nullptr;
+    markChanged();
     keep->setOnStage(false);
 }
 

@@ -78,19 +78,21 @@ public:
 
     // --- look
     [[nodiscard]] double alpha() const { return alpha_; }
-    void setAlpha(double percent) { alpha_ = percent; }
+    void setAlpha(double percent);
     [[nodiscard]] bool visible() const { return visible_; }
-    void setVisible(bool visible) { visible_ = visible; }
+    void setVisible(bool visible);
     [[nodiscard]] const ColorTransform& colorTransform() const { return color_; }
-    void setColorTransform(const ColorTransform& color) { color_ = color; }
+    void setColorTransform(const ColorTransform& color);
     [[nodiscard]] const std::vector<Filter>& filters() const { return filters_; }
     // `cached`: the filtered picture depends only on the object's size on screen, so the renderer
     // may keep it between frames (static artwork); otherwise it is redrawn every frame.
     void setFilters(std::vector<Filter> filters, bool cached = true);
     [[nodiscard]] bool filtersCached() const { return filtersCached_; }
-    // Bumped whenever something that changes a cached filtered picture changes.
+    // Bumped whenever what the object draws relative to its own origin may have changed: its own
+    // content, or anything below it (a child moved, turned, faded, hid, changed frame). Its own
+    // placement does not count; that changes the parent's revision instead.
     [[nodiscard]] quint64 revision() const { return revision_; }
-    void markChanged() { ++revision_; }
+    void markChanged();
 
     // --- mask: `mask` is drawn nowhere; its shape, where it stands, clips this object.
     void setMask(std::shared_ptr<DisplayObject> mask);
@@ -168,6 +170,9 @@ protected:
 private:
     friend class Game;
     void attachChild(std::shared_ptr<DisplayObject> child, int depth);
+    void parentChanged() {
+        if (parent_) parent_->markChanged();
+    }
     void setOnStage(bool onStage);
 
     QString name_;

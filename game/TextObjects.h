@@ -38,6 +38,8 @@ private:
     int flags_;
 };
 
+// A bound field reads its variable when drawn, so it always shows the current value; a filtered
+// ancestor of one should therefore not cache its picture (setFilters(..., false)).
 class TextField : public DisplayObject {
 public:
     TextField(QFont font, QColor color, QRectF box, int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);

@@ -2,19 +2,69 @@
 
 #include "game/AssetLibrary.h"
 #include "game/Bitmap.h"
+#include "effects/Pigeon.h"
 #include "game/VectorShape.h"
+#include "hunt/FigureKinds.h"
+#include "hunt/HintMarker.h"
+#include "hunt/Lamp.h"
+#include "hunt/LevelTargets.h"
 
 namespace valdorn {
 namespace {
 
-// Until the figures exist, each target is a bare named object: it draws nothing, but it can be
-// hidden, which is all the completion watcher looks at.
-void addPlaceholderTargets(Clip& photograph, int count) {
-    for (int i = 1; i <= count; ++i) {
-        auto target = std::make_shared<DisplayObject>();
-        target->setName(QStringLiteral("n%1").arg(i));
-        photograph.add(target);
+ColorTransform colourOf(const Tint& tint) {
+    return ColorTransform::tint(tint.mul256, tint.redAdd, tint.greenAdd, tint.blueAdd);
+}
+
+const TargetSpec* targetNamed(const LevelTargets& table, const char* name) {
+    for (const TargetSpec& target : table.targets)
+        if (qstrcmp(target.name, name) == 0) return &target;
+    return nullptr;
+}
+
+void addTargets(Clip& photograph, const LevelSpec& level, const LevelTargets& table) {
+    for (const char* name : table.drawOrder) {
+        const TargetSpec* spec = targetNamed(table, name);
+        if (!spec) continue;
+        auto figure = makeFigure(spec->kind);
+        figure->setName(QString::fromLatin1(spec->name));
+        figure->setPosition(photographPoint(level, spec->x, spec->y));
+        figure->setScale(spec->mirrored ? -spec->scaleX : spec->scaleX, spec->scaleY);
+        figure->setRotation(spec->rotation);
+        figure->setColorTransform(colourOf(spec->tint));
+        photograph.add(figure);
     }
+}
+
+void addPigeons(Clip& photograph, const LevelSpec& level, const LevelTargets& table) {
+    for (const PigeonSpec& spec : table.pigeons) {
+        auto pigeon = std::make_shared<Pigeon>();
+        pigeon->setName(QString::fromLatin1(spec.name));
+        pigeon->setPosition(photographPoint(level, spec.x, spec.y));
+        pigeon->setScale(spec.mirrored ? -spec.scale : spec.scale, spec.scale);
+        pigeon->setColorTransform(colourOf(spec.tint));
+        photograph.add(pigeon);
+    }
+}
+
+void addLamps(Clip& photograph, const LevelSpec& level, const LevelTargets& table) {
+    for (const LampSpec& spec : table.lamps) {
+        auto lamp = makeLamp();
+        lamp->setPosition(photographPoint(level, spec.x, spec.y));
+        lamp->setScale(spec.scaleX, spec.scaleY);
+        photograph.add(lamp);
+    }
+}
+
+void addHintMarker(Clip& photograph, const LevelSpec& level, const LevelTargets& table, PhotographRole role) {
+    auto marker = makeHintMarker();
+    marker->setPosition(photographPoint(level, table.hint.parkX, table.hint.parkY));
+    marker->setScale(table.hint.scale);
+    if (role == PhotographRole::OnStage) {
+        marker->setFilters({GlowFilter{Qt::white, table.hint.glowBlur, table.hint.glowBlur, table.hint.glowStrength, 1}},
+                           /*cached=*/false);
+    }
+    photograph.add(marker);
 }
 
 // The picture without smoothing, or a flat grey of its size while it is missing (a vector fill: a
@@ -28,11 +78,19 @@ ObjectPtr pictureOf(const LevelSpec& level, const AssetLibrary& assets) {
 
 }  // namespace
 
-std::shared_ptr<Clip> makePhotograph(const LevelSpec& level, const AssetLibrary& assets) {
+QPointF photographPoint(const LevelSpec& level, double x, double y) {
+    return {level.pictureLeft + x, level.pictureTop + y};
+}
+
+std::shared_ptr<Clip> makePhotograph(const LevelSpec& level, const AssetLibrary& assets, PhotographRole role) {
     auto photograph = std::make_shared<Clip>();
     photograph->setName(QString::fromLatin1(level.photographName));
     photograph->add(pictureOf(level, assets));
-    addPlaceholderTargets(*photograph, level.requiredTargets);
+    const LevelTargets& table = levelTargets(level.level);
+    addTargets(*photograph, level, table);
+    addPigeons(*photograph, level, table);
+    addLamps(*photograph, level, table);
+    addHintMarker(*photograph, level, table, role);
     return photograph;
 }
 

@@ -109,6 +109,9 @@ TEST_F(ScopeView_, theCopyTakesThePointerOnlyInsideTheWindowAndOnlyWhileShown) {
     settle(300, 250);
     // Give the copy's n1 a shape over the whole copy and a release handler, as a figure will have.
     DisplayObject& copyTarget = target(scope().copy(), 1);
+    copyTarget.setPosition(0, 0);
+    copyTarget.setScale(100);
+    copyTarget.setRotation(0);
     copyTarget.add(makeShape({fillRect(QRectF(-400, -300, 800, 600), Qt::black)}));
     copyTarget.onRelease = [] {};
     const double windowRadius = 67 * kUnit / 2;
