@@ -14,8 +14,14 @@ inline constexpr int kHudStripDepth = 300;
 inline constexpr int kControllerDepth = 310;
 // The level's own `cheat` clip (levels that have one), off the stage.
 inline constexpr int kLevelCheatDepth = 320;
-// HUD controls of later parts: kHudControlsFirstDepth and up, below the particles.
+// The sound holders `sound` and `sound_tuvi`; they draw nothing.
+inline constexpr int kShotHolderDepth = 330;
+inline constexpr int kPigeonSoundHolderDepth = 331;
+// HUD controls: the menu control and the link button (400..409), the hint hotspot, then `donebar`;
+// all below the particles.
 inline constexpr int kHudControlsFirstDepth = 400;
+inline constexpr int kHintHotspotDepth = 410;
+inline constexpr int kDonebarDepth = 420;
 
 // Stage px. The strip covers the lower part of the scope when it dips below y = 500.
 inline constexpr QRectF kHudStrip{0, 500, 700.95, 52};

@@ -1,9 +1,12 @@
 #include "hunt/HuntScreen.h"
 
 #include "effects/CheatClip.h"
+#include "effects/SoundHolder.h"
 #include "game/AssetLibrary.h"
 #include "game/Game.h"
 #include "game/VectorShape.h"
+#include "hunt/HintHotspot.h"
+#include "hunt/HitHandlers.h"
 #include "hunt/HuntLayout.h"
 #include "hunt/LevelController.h"
 #include "hunt/Photograph.h"
@@ -46,11 +49,16 @@ void HuntScreen::enter(Game& game, int) {
     photograph->setPosition(level.originX, level.originY);
     game.addToStage(photograph, hunt::kPhotographDepth);
 
-    auto scope = std::make_shared<ScopeView>(game, level, makePhotograph(level, game.assets()));
+    auto copy = makePhotograph(level, game.assets(), PhotographRole::ScopeCopy);
+    auto scope = std::make_shared<ScopeView>(game, level, copy);
     game.addToStage(scope, hunt::kScopeDepth);
+    game.addToStage(makeShotHolder(game), hunt::kShotHolderDepth);
+    game.addToStage(makePigeonSoundHolder(game), hunt::kPigeonSoundHolderDepth);
+    wireHitHandlers(game, level, *photograph, *copy);
 
     game.addToStage(makeHudStrip(game.assets().image("texture/stonewall.jpg")), hunt::kHudStripDepth);
     game.addToStage(std::make_shared<LevelController>(game, level, photograph, scope), hunt::kControllerDepth);
+    game.addToStage(makeHintHotspot(game, level, *photograph), hunt::kHintHotspotDepth);
 
     if (level.hasOwnCheat) {
         auto cheat = makeCheatClip();
