@@ -99,6 +99,11 @@ public:
     [[nodiscard]] DisplayObject* mask() const { return mask_.get(); }
     [[nodiscard]] bool isMask() const { return maskUsers_ > 0; }
 
+    // --- clip rectangle: when set, the object and everything below it are drawn and hit only inside
+    // this rectangle of its own coordinates (a picture frame its contents cannot leave).
+    void setClipRect(const QRectF& rect) { clipRect_ = rect; }
+    [[nodiscard]] const QRectF& clipRect() const { return clipRect_; }
+
     // --- hit area: when set, the pointer counts as over this object where the hit area's shape is
     // (placed in this object's coordinates), instead of where this object draws.
     void setHitArea(std::shared_ptr<DisplayObject> area) { hitArea_ = std::move(area); }
@@ -194,6 +199,7 @@ private:
     std::shared_ptr<DisplayObject> mask_;
     int maskUsers_ = 0;
     std::shared_ptr<DisplayObject> hitArea_;
+    QRectF clipRect_;
 
     std::map<int, std::shared_ptr<DisplayObject>> children_;
     int firstScreen_ = 0, lastScreen_ = 15;

@@ -5,14 +5,18 @@
 namespace valdorn {
 namespace {
 
-bool outsideMask(const DisplayObject& object, QPointF stagePoint) {
-    return object.mask() && !object.maskShapeOnStage().contains(stagePoint);
+bool outsideClip(const DisplayObject& object, QPointF stagePoint, const QTransform& localToStage) {
+    if (object.mask() && !object.maskShapeOnStage().contains(stagePoint)) return true;
+    if (object.clipRect().isNull()) return false;
+    bool invertible = false;
+    const QPointF local = localToStage.inverted(&invertible).map(stagePoint);
+    return !invertible || !object.clipRect().contains(local);
 }
 
 bool shapeTouches(const DisplayObject& object, QPointF stagePoint, const QTransform& localToStage,
                   bool ignoreVisibility) {
     if ((!ignoreVisibility && !object.visible()) || (!ignoreVisibility && object.isMask())) return false;
-    if (outsideMask(object, stagePoint)) return false;
+    if (outsideClip(object, stagePoint, localToStage)) return false;
     bool invertible = false;
     const QPointF local = localToStage.inverted(&invertible).map(stagePoint);
     if (invertible && object.hitsContent(local)) return true;
@@ -24,7 +28,7 @@ bool shapeTouches(const DisplayObject& object, QPointF stagePoint, const QTransf
 DisplayObject* visit(DisplayObject& object, QPointF stagePoint, const QTransform& parentToStage) {
     if (!object.visible() || object.isMask()) return nullptr;
     const QTransform toStage = object.transform() * parentToStage;
-    if (outsideMask(object, stagePoint)) return nullptr;
+    if (outsideClip(object, stagePoint, toStage)) return nullptr;
     if (object.interactive()) return touches(object, stagePoint, toStage) ? &object : nullptr;
     const auto children = object.children();
     for (auto it = children.rbegin(); it != children.rend(); ++it)

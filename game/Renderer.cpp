@@ -49,11 +49,16 @@ void Renderer::draw(Frame& frame, const DisplayObject& object, const QTransform&
     const ColorTransform total = object.colorTransform().isIdentity() ? color : color.compose(object.colorTransform());
 
     QPainter& painter = frame.painter;
-    const bool masked = object.mask() != nullptr;
+    const bool masked = object.mask() != nullptr || !object.clipRect().isNull();
     if (masked) {
         painter.save();
         painter.resetTransform();
-        painter.setClipPath(frame.stageToDevice.map(object.maskShapeOnStage()), Qt::IntersectClip);
+        if (object.mask()) painter.setClipPath(frame.stageToDevice.map(object.maskShapeOnStage()), Qt::IntersectClip);
+        if (!object.clipRect().isNull()) {
+            painter.setTransform(toDevice);
+            painter.setClipRect(object.clipRect(), Qt::IntersectClip);
+            painter.resetTransform();
+        }
     }
     if (!object.filters().empty())
         drawFiltered(frame, object, toDevice, opacity, total);

@@ -86,6 +86,9 @@ std::shared_ptr<Clip> makePhotograph(const LevelSpec& level, const AssetLibrary&
     auto photograph = std::make_shared<Clip>();
     photograph->setName(QString::fromLatin1(level.photographName));
     photograph->add(pictureOf(level, assets));
+    // Nothing of the photograph shows or takes clicks beyond the picture's edges: a figure walking in
+    // from beyond the right edge appears only as it steps onto the picture.
+    photograph->setClipRect(QRectF(level.pictureLeft, level.pictureTop, kPictureWidth, kPictureHeight));
     const LevelTargets& table = levelTargets(level.level);
     addTargets(*photograph, level, table);
     addPigeons(*photograph, level, table);
