@@ -12,6 +12,9 @@ struct Renderer::Frame {
     QTransform stageToDevice;
     double scale;
     QRectF deviceArea;
+    // Where drawing can still show: the surface, narrowed by every mask and clip rectangle on the way
+    // down. Objects wholly outside it are skipped.
+    QRectF visibleArea;
 };
 
 QTransform Renderer::showAll(QSizeF surface) {
@@ -32,7 +35,7 @@ void Renderer::render(QPainter& painter, const DisplayObject& root, QSize surfac
     // What lies outside the stage is not part of the game: the bands stay white.
     const QRectF stageOnDevice = stageToDevice.mapRect(QRectF(0, 0, kStageWidth, kStageHeight));
     painter.setClipRect(stageOnDevice);
-    Frame frame{painter, stageToDevice, stageToDevice.m11(), stageOnDevice};
+    Frame frame{painter, stageToDevice, stageToDevice.m11(), stageOnDevice, stageOnDevice};
     draw(frame, root, stageToDevice, 1.0, ColorTransform{});
     painter.restore();
 
@@ -50,28 +53,38 @@ void Renderer::draw(Frame& frame, const DisplayObject& object, const QTransform&
 
     QPainter& painter = frame.painter;
     const bool masked = object.mask() != nullptr || !object.clipRect().isNull();
+    const QRectF outerVisible = frame.visibleArea;
     if (masked) {
         painter.save();
         painter.resetTransform();
-        if (object.mask()) painter.setClipPath(frame.stageToDevice.map(object.maskShapeOnStage()), Qt::IntersectClip);
+        if (object.mask()) {
+            const QPainterPath shape = frame.stageToDevice.map(object.maskShapeOnStage());
+            painter.setClipPath(shape, Qt::IntersectClip);
+            frame.visibleArea &= shape.boundingRect();
+        }
         if (!object.clipRect().isNull()) {
             painter.setTransform(toDevice);
             painter.setClipRect(object.clipRect(), Qt::IntersectClip);
             painter.resetTransform();
+            frame.visibleArea &= toDevice.mapRect(object.clipRect());
         }
     }
     if (!object.filters().empty())
         drawFiltered(frame, object, toDevice, opacity, total);
     else
         drawContent(frame, object, toDevice, opacity, total);
-    if (masked) painter.restore();
+    if (masked) {
+        painter.restore();
+        frame.visibleArea = outerVisible;
+    }
 }
 
 void Renderer::drawContent(Frame& frame, const DisplayObject& object, const QTransform& toDevice, double opacity,
                            const ColorTransform& color) {
     QPainter& painter = frame.painter;
     const QRectF own = object.contentBounds();
-    if (!own.isEmpty() && toDevice.mapRect(own).intersects(frame.deviceArea)) {
+    if (frame.visibleArea.isEmpty()) return;
+    if (!own.isEmpty() && toDevice.mapRect(own).intersects(frame.visibleArea)) {
         painter.setTransform(toDevice);
         painter.setOpacity(opacity);
         object.paint(painter, PaintContext{color, frame.scale});
@@ -133,7 +146,8 @@ QImage Renderer::filteredPicture(const Frame& outer, const DisplayObject& object
         QPainter painter(&picture);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        Frame inner{painter, QTransform(), scale, QRectF(QPointF(0, 0), QSizeF(pixels.size()))};
+        const QRectF all(QPointF(0, 0), QSizeF(pixels.size()));
+        Frame inner{painter, QTransform(), scale, all, all};
         const QTransform shifted = toDevice * QTransform::fromTranslate(-pixels.left(), -pixels.top());
         inner.stageToDevice = outer.stageToDevice * QTransform::fromTranslate(-pixels.left(), -pixels.top());
         drawContent(inner, object, shifted, 1.0, color);
