@@ -8,14 +8,15 @@
 namespace valdorn {
 namespace {
 
-// Sliding-window box blur of one line of premultiplied pixels with a box of `width` pixels.
+// Sliding-window box blur of one line of premultiplied pixels with a box of `width` pixels. `in` holds
+// the line's pixels next to each other; they go back to `out`, `stride` pixels apart.
 void blurLine(const quint32* in, quint32* out, int count, int stride, int width) {
     const int before = (width - 1) / 2;
     const int after = width - 1 - before;
     quint32 sum[4] = {0, 0, 0, 0};
     auto add = [&](int i, int sign) {
         if (i < 0 || i >= count) return;
-        const quint32 p = in[i * stride];
+        const quint32 p = in[i];
         for (int c = 0; c < 4; ++c) sum[c] += sign * ((p >> (8 * c)) & 0xff);
     };
     for (int i = -before; i <= after - 1; ++i) add(i, 1);
