@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "game/PictureCache.h"
+
 namespace valdorn {
 
 Bitmap::Bitmap(QImage image, QRectF destination, bool smooth)
@@ -33,6 +35,7 @@ void Bitmap::paint(QPainter& painter, const PaintContext& context) const {
         image = &tinted_;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth_);
+    if (paintFromCache(painter, *image)) return;
 
     // The part of the destination that can be seen, in local coordinates.
     bool invertible = false;
@@ -61,6 +64,33 @@ void Bitmap::paint(QPainter& painter, const PaintContext& context) const {
     const QRectF target(destination_.left() + left / sx, destination_.top() + top / sy, (right - left) / sx,
                         (bottom - top) / sy);
     painter.drawImage(target, *image, QRectF(left, top, right - left, bottom - top));
+}
+
+bool Bitmap::paintFromCache(QPainter& painter, const QImage& image) const {
+    constexpr int kSpritePixels = 256;  // pictures this small are drawn as prepared sprites
+    const QTransform toDevice = painter.transform();
+    const bool axisAligned = toDevice.m12() == 0 && toDevice.m21() == 0 && toDevice.m11() > 0 && toDevice.m22() > 0;
+    QPointF topLeft;
+    const QImage* picture = nullptr;
+    if (image.width() * image.height() <= kSpritePixels) {
+        QPointF offset;
+        picture = &picture_cache::sprite(image, destination_, toDevice, smooth_, offset);
+        topLeft = toDevice.map(QPointF(0, 0)) + offset;
+    } else if (axisAligned) {
+        const QRectF area = toDevice.mapRect(destination_);
+        // Only pictures shown smaller than their pixels: enlarged ones draw just their visible part.
+        if (area.width() >= image.width() || area.height() >= image.height()) return false;
+        const QRect pixels = area.toRect();
+        picture = &picture_cache::scaled(image, pixels.size(), smooth_);
+        topLeft = pixels.topLeft();
+    } else {
+        return false;
+    }
+    painter.save();
+    painter.resetTransform();
+    painter.drawImage(QPoint(qRound(topLeft.x()), qRound(topLeft.y())), *picture);
+    painter.restore();
+    return true;
 }
 
 }  // namespace valdorn

@@ -28,6 +28,10 @@ public:
     [[nodiscard]] QPainterPath contentShape() const override;
 
 private:
+    // Draws from a device-resolution copy when that is cheaper; false when the picture must be drawn
+    // through the transform.
+    bool paintFromCache(QPainter& painter, const QImage& image) const;
+
     QImage image_;
     QRectF destination_;
     bool smooth_;

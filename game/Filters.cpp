@@ -8,8 +8,8 @@
 namespace valdorn {
 namespace {
 
-// Sliding-window box blur of one line of premultiplied pixels with a box of `width` pixels. `in` holds
-// the line's pixels next to each other; they go back to `out`, `stride` pixels apart.
+// Sliding-window box blur of one line of premultiplied pixels with a box of `width` pixels: reads
+// `count` contiguous pixels, writes them `stride` apart.
 void blurLine(const quint32* in, quint32* out, int count, int stride, int width) {
     const int before = (width - 1) / 2;
     const int after = width - 1 - before;

@@ -47,6 +47,7 @@ public:
     void pointerReleased();
     void keyDown(int code);
     void keyUp(int code);
+    void releaseAllKeys() { keysDown_.clear(); }
     [[nodiscard]] bool isKeyDown(int code) const { return keysDown_.contains(code); }
     [[nodiscard]] QPointF pointer() const { return pointer_; }
     [[nodiscard]] bool buttonDown() const { return buttonDown_; }

@@ -2,6 +2,14 @@
 // The faces the game and the host draw text with, by role. The real faces travel in the game data
 // (free substitutes for the faces the artwork was designed with); the host registers them with Qt
 // at start-up, before anything is drawn. Sizes are pixel sizes.
+//   role         embedded face (assets/data/font/)
+//   tahoma       DejaVu Sans Condensed: Tahoma is Verdana's narrower sibling
+//   verdana      DejaVu Sans (Bitstream Vera's metrics are close to Verdana's)
+//   arial        Liberation Sans (metric-compatible with Arial)
+//   arialBlack   Roboto Black
+//   stencil      Allerta Stencil
+//   handwriting  Kaushan Script
+//   monospace    Liberation Mono (metric-compatible with Courier New)
 
 #include <QFont>
 
