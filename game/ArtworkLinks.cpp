@@ -49,6 +49,8 @@ std::shared_ptr<DisplayObject> makeThumbnail(const QImage& photo, const QRectF& 
 std::shared_ptr<DisplayObject> makeLinksBlock(const AssetLibrary& assets) {
     auto block = std::make_shared<DisplayObject>();
     block->setName("links_block");
+    // Lifts the heading and the frames off the busy planks.
+    block->setFilters({DropShadowFilter{QColor(0, 0, 0, 180), 3, 3, 45, 2, 1, 2}});
     const QRectF heading(kLinksBand.left(), kLinksBand.top(), kLinksBand.width(), kHeadingHeight);
     block->add(makeShape({{fittedTextPath("MORE GAMES AT THE QUEST SITE", fonts::verdana(20, true), heading,
                                           Qt::KeepAspectRatio),
