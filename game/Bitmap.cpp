@@ -86,10 +86,10 @@ bool Bitmap::paintFromCache(QPainter& painter, const QImage& image) const {
     } else {
         return false;
     }
-    painter.save();
-    painter.resetTransform();
+    // Plain transform switches: a full save/restore per sprite costs more than the blit.
+    painter.setTransform(QTransform());
     painter.drawImage(QPoint(qRound(topLeft.x()), qRound(topLeft.y())), *picture);
-    painter.restore();
+    painter.setTransform(toDevice);
     return true;
 }
 

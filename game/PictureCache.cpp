@@ -2,7 +2,9 @@
 
 #include <QPainter>
 #include <cmath>
+#include <array>
 #include <map>
+#include <unordered_map>
 #include <tuple>
 
 namespace valdorn::picture_cache {
@@ -14,13 +16,24 @@ constexpr size_t kMaxScaled = 8;      // photographs on screen at once, at one o
 // Transforms equal to a thousandth of a device pixel share a sprite.
 qint64 quantize(double v) { return std::llround(v * 1000); }
 
-using SpriteKey = std::tuple<qint64, qint64, qint64, qint64, qint64, qint64, qint64, qint64, qint64, bool>;
+struct SpriteKey {
+    std::array<qint64, 9> values;
+    bool smooth;
+    bool operator==(const SpriteKey&) const = default;
+};
+struct SpriteKeyHash {
+    size_t operator()(const SpriteKey& key) const {
+        size_t h = key.smooth;
+        for (qint64 v : key.values) h = h * 1099511628211ULL ^ static_cast<size_t>(v);
+        return h;
+    }
+};
 struct Sprite {
     QImage image;
     QPointF offset;
 };
-std::map<SpriteKey, Sprite>& sprites() {
-    static std::map<SpriteKey, Sprite> cache;
+std::unordered_map<SpriteKey, Sprite, SpriteKeyHash>& sprites() {
+    static std::unordered_map<SpriteKey, Sprite, SpriteKeyHash> cache;
     return cache;
 }
 
@@ -34,15 +47,9 @@ std::map<ScaledKey, QImage>& scaledPictures() {
 
 const QImage& sprite(const QImage& image, const QRectF& destination, const QTransform& toDevice, bool smooth,
                      QPointF& offset) {
-    const SpriteKey key{image.cacheKey(),
-                        quantize(toDevice.m11()),
-                        quantize(toDevice.m12()),
-                        quantize(toDevice.m21()),
-                        quantize(toDevice.m22()),
-                        quantize(destination.x()),
-                        quantize(destination.y()),
-                        quantize(destination.width()),
-                        quantize(destination.height()),
+    const SpriteKey key{{image.cacheKey(), quantize(toDevice.m11()), quantize(toDevice.m12()), quantize(toDevice.m21()),
+                         quantize(toDevice.m22()), quantize(destination.x()), quantize(destination.y()),
+                         quantize(destination.width()), quantize(destination.height())},
                         smooth};
     auto& cache = sprites();
     auto it = cache.find(key);

@@ -7,7 +7,7 @@ packages=(
   libsdl2-mixer-dev                    # sound
   libturbojpeg0-dev libjpeg62-turbo-dev # JPEG decoding
   libgtest-dev libgmock-dev libbenchmark-dev # tests and benchmarks
-  xvfb xauth xdotool x11-utils         # real-window tests
+  xvfb xauth xdotool x11-utils libxcb1-dev # real-window tests
   python3
 )
 missing=()

@@ -25,6 +25,9 @@ int usage(const QString& reason) {
 int main(int argc, char** argv) {
     // Drawing text and pictures needs a GUI application, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt wants a private runtime folder and complains on stderr when there is none.
+    QTemporaryDir runtimeFolder;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", runtimeFolder.path().toUtf8());
     QGuiApplication app(argc, argv);
 
     quint64 seed = 1;
