@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <array>
+#include <tuple>
 #include <cmath>
 #include <numbers>
 
@@ -122,15 +123,16 @@ std::vector<PoseKey> keysOf(FigureKind kind) {
 }
 
 std::shared_ptr<const FigureClip::Frames> framesOf(const KindSpec& spec) {
-    auto frames = std::make_shared<FigureClip::Frames>();
     const auto keys = keysOf(spec.kind);
-    for (int f = 1; f <= spec.frames; ++f) {
-        const StickPose p = poseAt(keys, f, spec.frames);
-        frames->body.push_back(bodyOutline(p));
-        frames->cap.push_back(spec.cap ? capOutline(p, spec.facingLeft) : QPainterPath());
-        frames->bounds |= frames->body.back().boundingRect() | frames->cap.back().boundingRect();
-    }
-    return frames;
+    // Every in-between pose blends its joints between two keys, so the keys' outlines bound them all.
+    QRectF bounds;
+    for (const PoseKey& key : keys)
+        bounds |= bodyOutline(key.pose).boundingRect() |
+                  (spec.cap ? capOutline(key.pose, spec.facingLeft).boundingRect() : QRectF());
+    return std::make_shared<FigureClip::Frames>(spec.frames, bounds, [keys, spec](int frame) {
+        const StickPose p = poseAt(keys, frame, spec.frames);
+        return std::make_pair(bodyOutline(p), spec.cap ? capOutline(p, spec.facingLeft) : QPainterPath());
+    });
 }
 
 // One shared table per kind: every figure of a kind draws from the same outlines.
@@ -152,23 +154,24 @@ constexpr int kTurnUntil = 167;       // last frame of the turn
 constexpr QPointF kWalkStart{61.5, -18};
 constexpr QPointF kWalkEnd{-9.75, -18.5};
 
-std::shared_ptr<const FigureClip::Frames> walkCycle() {
-    static std::shared_ptr<const FigureClip::Frames> frames = [] {
-        auto table = std::make_shared<FigureClip::Frames>();
-        for (int f = 0; f < kWalkCycle; ++f) {
-            const double phase = 2 * std::numbers::pi * f / kWalkCycle;
+StickPose walkPose(int f) {
+    const double phase = 2 * std::numbers::pi * f / kWalkCycle;
             const double swing = 1.5 * std::sin(phase);
             const double bob = -0.25 * std::abs(std::sin(phase));
-            StickPose p = pose({-0.4, -3.55 + bob}, 1.05, {-0.2, -2.4 + bob}, {0, 1.0 + bob},
+    StickPose p = pose({-0.4, -3.55 + bob}, 1.05, {-0.2, -2.4 + bob}, {0, 1.0 + bob},
                                {0.6 * swing - 0.2, -0.8 + bob}, {1.0 * swing - 0.3, 0.6 + bob},
                                {-0.6 * swing - 0.2, -0.8 + bob}, {-1.0 * swing - 0.3, 0.6 + bob},
                                {-0.7 * swing - 0.3, 2.8}, {-1.2 * swing, 4.55}, {0.7 * swing - 0.3, 2.8},
                                {1.2 * swing, 4.55}, {}, {}, 0.75, 1.3);
-            table->body.push_back(bodyOutline(p));
-            table->cap.push_back(QPainterPath());
-            table->bounds |= table->body.back().boundingRect();
-        }
-        return table;
+    return p;
+}
+
+std::shared_ptr<const FigureClip::Frames> walkCycle() {
+    static const std::shared_ptr<const FigureClip::Frames> frames = [] {
+        QRectF bounds;
+        for (int f = 0; f < kWalkCycle; ++f) bounds |= bodyOutline(walkPose(f)).boundingRect();
+        return std::make_shared<FigureClip::Frames>(
+            kWalkCycle, bounds, [](int frame) { return std::make_pair(bodyOutline(walkPose(frame - 1)), QPainterPath()); });
     }();
     return frames;
 }
@@ -230,28 +233,44 @@ std::shared_ptr<Clip> makeFigure(FigureKind kind) {
     }
 }
 
-FigureClip::FigureClip(std::shared_ptr<const Frames> frames)
-    : Clip(static_cast<int>(frames->body.size())), frames_(std::move(frames)) {}
+FigureClip::Frames::Frames(int count, QRectF bounds, Maker maker)
+    : body_(count), cap_(count), made_(count, false), bounds_(bounds), maker_(std::move(maker)) {}
+
+void FigureClip::Frames::make(int frame) const {
+    const auto i = static_cast<size_t>(frame - 1);
+    if (made_[i]) return;
+    std::tie(body_[i], cap_[i]) = maker_(frame);
+    made_[i] = true;
+}
+
+const QPainterPath& FigureClip::Frames::body(int frame) const {
+    make(frame);
+    return body_[static_cast<size_t>(frame - 1)];
+}
+
+const QPainterPath& FigureClip::Frames::cap(int frame) const {
+    make(frame);
+    return cap_[static_cast<size_t>(frame - 1)];
+}
+
+FigureClip::FigureClip(std::shared_ptr<const Frames> frames) : Clip(frames->count()), frames_(std::move(frames)) {}
 
 void FigureClip::paint(QPainter& painter, const PaintContext& context) const {
-    const size_t i = static_cast<size_t>(currentFrame() - 1);
     painter.setPen(Qt::NoPen);
     painter.setBrush(context.color.apply(kBodyColour));
-    painter.drawPath(frames_->body[i]);
-    if (!frames_->cap[i].isEmpty()) {
+    painter.drawPath(frames_->body(currentFrame()));
+    const QPainterPath& cap = frames_->cap(currentFrame());
+    if (!cap.isEmpty()) {
         painter.setBrush(context.color.apply(kCapColour));
-        painter.drawPath(frames_->cap[i]);
+        painter.drawPath(cap);
     }
 }
 
 bool FigureClip::hitsContent(QPointF local) const {
-    const size_t i = static_cast<size_t>(currentFrame() - 1);
-    return frames_->body[i].contains(local) || frames_->cap[i].contains(local);
+    if (!frames_->bounds().contains(local)) return false;
+    return frames_->body(currentFrame()).contains(local) || frames_->cap(currentFrame()).contains(local);
 }
 
-QPainterPath FigureClip::contentShape() const {
-    const size_t i = static_cast<size_t>(currentFrame() - 1);
-    return frames_->body[i];
-}
+QPainterPath FigureClip::contentShape() const { return frames_->body(currentFrame()); }
 
 }  // namespace valdorn

@@ -14,6 +14,7 @@
 // | partly hidden | 1      | 12.4 x 20.5    | kind C at 5.18 %, seen through a window |
 
 #include <QPainterPath>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -28,20 +29,33 @@ int figureFrameCount(FigureKind kind);
 // A fresh figure of `kind`, on its first frame, playing.
 std::shared_ptr<Clip> makeFigure(FigureKind kind);
 
-// A clip that draws one precomputed outline per frame: the body in black, a cap in red.
+// A clip that draws one outline per frame: the body in black, a cap in red. Every figure of a kind
+// shares one table of outlines, each made the first time a frame is shown.
 class FigureClip : public Clip {
 public:
-    struct Frames {
-        std::vector<QPainterPath> body;
-        std::vector<QPainterPath> cap;  // empty paths: no cap
-        QRectF bounds;                  // of every frame, so cached effects never jump
+    class Frames {
+    public:
+        using Maker = std::function<std::pair<QPainterPath, QPainterPath>(int frame)>;  // body, cap
+        Frames(int count, QRectF bounds, Maker maker);
+        [[nodiscard]] int count() const { return static_cast<int>(body_.size()); }
+        [[nodiscard]] const QPainterPath& body(int frame) const;
+        [[nodiscard]] const QPainterPath& cap(int frame) const;  // empty: no cap
+        // Of every frame, so cached effects never jump.
+        [[nodiscard]] const QRectF& bounds() const { return bounds_; }
+
+    private:
+        void make(int frame) const;
+        mutable std::vector<QPainterPath> body_, cap_;
+        mutable std::vector<bool> made_;
+        QRectF bounds_;
+        Maker maker_;
     };
 
     explicit FigureClip(std::shared_ptr<const Frames> frames);
 
     void paint(QPainter& painter, const PaintContext& context) const override;
     [[nodiscard]] bool hitsContent(QPointF local) const override;
-    [[nodiscard]] QRectF contentBounds() const override { return frames_->bounds; }
+    [[nodiscard]] QRectF contentBounds() const override { return frames_->bounds(); }
     [[nodiscard]] QPainterPath contentShape() const override;
 
 private:

@@ -94,22 +94,25 @@ QPainterPath bodyOutline(const StickPose& p) {
         scopeStart.setLength(gun.length() * 0.35);
         outline.addPath(stroke({scopeStart.p2() + lift, sight.p2() + lift}, p.limbWidth * 0.45));
     }
-    return outline.simplified();
+    // Overlapping parts stay separate subpaths: the winding fill draws and hit-tests their union
+    // without a costly boolean merge.
+    return outline;
 }
 
 QPainterPath capOutline(const StickPose& p, bool facingLeft) {
     const double r = p.headRadius;
     QPainterPath cap;
-    cap.addEllipse(QRectF(p.head.x() - r * 1.05, p.head.y() - r * 1.15, r * 2.1, r * 1.3));
-    QPainterPath brim;
-    brim.addRoundedRect(QRectF(p.head.x() + (facingLeft ? -r * 1.7 : r * 0.1), p.head.y() - r * 0.55, r * 1.6,
-                               r * 0.35),
-                        r * 0.15, r * 0.15);
-    cap.addPath(brim);
-    // Only the top of the dome: cut at the brim line.
-    QPainterPath keep;
-    keep.addRect(QRectF(p.head.x() - r * 2, p.head.y() - r * 2, r * 4, r * 1.65));
-    return cap.intersected(keep).simplified();
+    cap.setFillRule(Qt::WindingFill);
+    // The crown: the upper half of an ellipse over the head, cut flat at the brim line.
+    const QRectF crown(p.head.x() - r * 1.05, p.head.y() - r * 1.15, r * 2.1, r * 1.3);
+    cap.moveTo(crown.left(), crown.center().y());
+    cap.arcTo(crown, 180, -180);
+    cap.closeSubpath();
+    // The peak, to the side the figure faces.
+    cap.addRoundedRect(QRectF(p.head.x() + (facingLeft ? -r * 1.7 : r * 0.1), p.head.y() - r * 0.55, r * 1.6,
+                              r * 0.35),
+                       r * 0.15, r * 0.15);
+    return cap;
 }
 
 }  // namespace valdorn
