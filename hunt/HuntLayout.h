@@ -20,8 +20,17 @@ inline constexpr int kPigeonSoundHolderDepth = 331;
 // HUD controls: the menu control and the link button (400..409), the hint hotspot, then `donebar`;
 // all below the particles.
 inline constexpr int kHudControlsFirstDepth = 400;
+inline constexpr int kMenuDepth = 400;
+inline constexpr int kLinkDepth = 401;
 inline constexpr int kHintHotspotDepth = 410;
 inline constexpr int kDonebarDepth = 420;
+// The points counter and its label, which stay on from screen 4 to 14; below the particles, which
+// stand from 10000 up.
+inline constexpr int kPointsLabelDepth = 500;
+inline constexpr int kPointsCounterDepth = 501;
+// The small logo of the levels that show it: over the scope and the strip, or under the scope.
+inline constexpr int kSmallLogoAboveDepth = 350;
+inline constexpr int kSmallLogoBelowDepth = 150;
 
 // Stage px. The strip covers the lower part of the scope when it dips below y = 500.
 inline constexpr QRectF kHudStrip{0, 500, 700.95, 52};

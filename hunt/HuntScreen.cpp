@@ -1,6 +1,9 @@
 #include "hunt/HuntScreen.h"
 
 #include "effects/CheatClip.h"
+#include "effects/ExplosionTuning.h"
+#include "effects/LevelHud.h"
+#include "effects/MenuControl.h"
 #include "effects/SoundHolder.h"
 #include "game/AssetLibrary.h"
 #include "game/Game.h"
@@ -31,10 +34,20 @@ std::shared_ptr<VectorShape> makeHudStrip(const QImage& stoneWall) {
     return strip;
 }
 
+int smallLogoDepth(SmallLogo logo) {
+    switch (logo) {
+        case SmallLogo::AboveScope: return hunt::kSmallLogoAboveDepth;
+        case SmallLogo::BelowScope: return hunt::kSmallLogoBelowDepth;
+        case SmallLogo::None: break;
+    }
+    return 0;
+}
+
 }  // namespace
 
 void HuntScreen::installRootState(Game& game) {
     game.vars().set("time_out", kPointerIdleMs);
+    installExplosionState(game);
     game.root().onTick = [&game] {
         if (!game.isKeyDown(kKeyTab)) return;
         if (Clip* cheat = dynamic_cast<Clip*>(game.root().child("cheat"))) cheat->gotoAndPlay(2);
@@ -57,8 +70,16 @@ void HuntScreen::enter(Game& game, int) {
     wireHitHandlers(game, level, *photograph, *copy);
 
     game.addToStage(makeHudStrip(game.assets().image("texture/stonewall.jpg")), hunt::kHudStripDepth);
-    game.addToStage(std::make_shared<LevelController>(game, level, photograph, scope), hunt::kControllerDepth);
+    auto controller =
+        game.addToStage(std::make_shared<LevelController>(game, level, photograph, scope), hunt::kControllerDepth);
     game.addToStage(makeHintHotspot(game, level, *photograph), hunt::kHintHotspotDepth);
+    const LevelHudDepths depths{hunt::kMenuDepth,          hunt::kLinkDepth,          hunt::kDonebarDepth,
+                                hunt::kPointsLabelDepth,   hunt::kPointsCounterDepth, smallLogoDepth(level.smallLogo)};
+    std::weak_ptr<MenuControl> menu = addLevelHud(game, level.donebarX, depths);
+    controller->setMenuStateSource([menu] {
+        const auto control = menu.lock();
+        return control && control->isOpen() ? LevelController::MenuState::Open : LevelController::MenuState::Closed;
+    });
 
     if (level.hasOwnCheat) {
         auto cheat = makeCheatClip();

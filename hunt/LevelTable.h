@@ -13,6 +13,9 @@ namespace valdorn {
 inline constexpr double kPictureWidth = 700;   // px
 inline constexpr double kPictureHeight = 500;  // px
 
+// Where a level shows the small logo, if at all: over the scope and the strip, or under the scope.
+enum class SmallLogo { None, AboveScope, BelowScope };
+
 struct LevelSpec {
     int level;                     // 1..6
     const char* photographAsset;   // asset name of the level's picture
@@ -25,17 +28,25 @@ struct LevelSpec {
     int requiredTargets;              // K: `n1` .. `nK` must all be down to complete the level
     bool hidesCursorOffHud;  // the cursor hides as soon as the scope leaves the HUD areas (else only by the timer)
     bool hasOwnCheat;        // the level adds a `cheat` clip of its own
+    double donebarX;         // stage px: `donebar`'s origin, placed so exactly K icons are on the stage
+    SmallLogo smallLogo;
 };
 
 // The picture's top-left lands on the stage at origin + picture corner: (-0.1, 0.1) in level 1, (0, 0)
 // elsewhere.
 inline constexpr std::array<LevelSpec, 6> kLevels{{
-    {1, "photo/level1.jpg", "image", "zoom", "hitu", 354.2, 267.7, -354.3, -267.6, 412.95, 266.2, 5, false, false},
-    {2, "photo/level2.jpg", "image2", "zoom2", "hitu", 350, 250, -350, -250, 372, 278.95, 6, false, true},
-    {3, "photo/level3.jpg", "image3", "zoom3", "hitu3", 350, 250, -350, -250, 372, 278.95, 7, true, true},
-    {4, "photo/level4.jpg", "image4", "zoom4", "hitu", 350, 250, -350, -250, 372, 278.95, 8, true, true},
-    {5, "photo/level5.jpg", "image5", "zoom5", "hitu", 350, 250, -350, -250, 372, 278.95, 9, true, false},
-    {6, "photo/level6.jpg", "image6", "zoom6", "hitu", 350, 250, -350, -250, 372, 278.95, 10, true, false},
+    {1, "photo/level1.jpg", "image", "zoom", "hitu", 354.2, 267.7, -354.3, -267.6, 412.95, 266.2, 5, false, false,
+     48.6, SmallLogo::AboveScope},
+    {2, "photo/level2.jpg", "image2", "zoom2", "hitu", 350, 250, -350, -250, 372, 278.95, 6, false, true,
+     97.6, SmallLogo::BelowScope},
+    {3, "photo/level3.jpg", "image3", "zoom3", "hitu3", 350, 250, -350, -250, 372, 278.95, 7, true, true,
+     145.6, SmallLogo::None},
+    {4, "photo/level4.jpg", "image4", "zoom4", "hitu", 350, 250, -350, -250, 372, 278.95, 8, true, true,
+     199.6, SmallLogo::None},
+    {5, "photo/level5.jpg", "image5", "zoom5", "hitu", 350, 250, -350, -250, 372, 278.95, 9, true, false,
+     249.6, SmallLogo::None},
+    {6, "photo/level6.jpg", "image6", "zoom6", "hitu", 350, 250, -350, -250, 372, 278.95, 10, true, false,
+     290.6, SmallLogo::None},
 }};
 
 // The row of level 1..6; out-of-range levels get the nearest row.
