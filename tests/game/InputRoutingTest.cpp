@@ -129,6 +129,20 @@ TEST_F(InputRouting, buttonShowsUpOverAndDownStates) {
     EXPECT_EQ(button->state(), Button::State::Over);
 }
 
+TEST_F(InputRouting, aButtonWithOnePictureForEveryStateShowsItInEveryState) {
+    auto look = makeShape({fillRect({0, 0, 10, 10}, Qt::red)});
+    auto button = std::make_shared<Button>(look, look, look, nullptr);
+    button->setPosition(500, 500);
+    game.root().add(button, 10);
+    EXPECT_TRUE(look->visible());
+    game.pointerMoved({505, 505});
+    EXPECT_TRUE(look->visible());
+    game.pointerPressed();
+    EXPECT_TRUE(look->visible());
+    game.pointerReleased();
+    EXPECT_TRUE(look->visible());
+}
+
 TEST_F(InputRouting, keysAreHeldUntilReleasedAndReachKeyHandlers) {
     std::vector<int> keys;
     game.root().child("a")->onKeyDown = [&](int code) { keys.push_back(code); };
