@@ -22,6 +22,11 @@ inline constexpr int kPigeonSoundHolderDepth = 331;
 inline constexpr int kHudControlsFirstDepth = 400;
 inline constexpr int kHintHotspotDepth = 410;
 inline constexpr int kDonebarDepth = 420;
+// Items that live on screens 4..14 take 500..519: the points counter and its label 500..509, the
+// music control `musa` and the sound-effects control `mus1` from 510.
+inline constexpr int kMusicControlDepth = 510;
+inline constexpr int kEffectsToggleDepth = 511;
+inline constexpr int kLastScreenOfLevelItems = 14;
 
 // Stage px. The strip covers the lower part of the scope when it dips below y = 500.
 inline constexpr QRectF kHudStrip{0, 500, 700.95, 52};

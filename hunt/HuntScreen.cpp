@@ -1,6 +1,8 @@
 #include "hunt/HuntScreen.h"
 
 #include "effects/CheatClip.h"
+#include "effects/EffectsToggle.h"
+#include "effects/MusicControl.h"
 #include "effects/SoundHolder.h"
 #include "game/AssetLibrary.h"
 #include "game/Game.h"
@@ -31,6 +33,14 @@ std::shared_ptr<VectorShape> makeHudStrip(const QImage& stoneWall) {
     return strip;
 }
 
+// The music controls live on screens 4..14: made when a level is entered from the shop (which starts
+// track 1), kept with their state from a level through its complete screen into the next.
+void addSoundControls(Game& game) {
+    if (game.root().child("musa")) return;
+    game.addToStage(makeMusicControl(game), hunt::kMusicControlDepth, hunt::kLastScreenOfLevelItems);
+    game.addToStage(makeEffectsToggle(game), hunt::kEffectsToggleDepth, hunt::kLastScreenOfLevelItems);
+}
+
 }  // namespace
 
 void HuntScreen::installRootState(Game& game) {
@@ -59,6 +69,7 @@ void HuntScreen::enter(Game& game, int) {
     game.addToStage(makeHudStrip(game.assets().image("texture/stonewall.jpg")), hunt::kHudStripDepth);
     game.addToStage(std::make_shared<LevelController>(game, level, photograph, scope), hunt::kControllerDepth);
     game.addToStage(makeHintHotspot(game, level, *photograph), hunt::kHintHotspotDepth);
+    addSoundControls(game);
 
     if (level.hasOwnCheat) {
         auto cheat = makeCheatClip();
