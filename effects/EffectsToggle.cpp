@@ -24,6 +24,9 @@ std::shared_ptr<Clip> makeEffectsToggle(Game& game) {
     auto note = clip->add(makeNoteIcon());
     auto label = clip->add(makeControlLabel("FX", kLabelBox));
     auto off = clip->add(makeOffIcon());
+    note->setName("note");
+    label->setName("label");
+    off->setName("off");
 
     clip->onFrameEntered = [note = note.get(), label = label.get(), off = off.get()](int frame) {
         note->setVisible(frame == kOnFrame);

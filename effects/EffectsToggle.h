@@ -18,7 +18,7 @@ class SharedVariables;
 
 inline constexpr QPointF kEffectsToggleOrigin{643.45, 526.2};  // stage px
 
-// `game` must outlive the control.
+// `game` must outlive the control. Named `mus1`; its parts are `note`, `label` and `off`.
 std::shared_ptr<Clip> makeEffectsToggle(Game& game);
 // Whether the player has switched the effects off.
 bool effectsMuted(const SharedVariables& vars);

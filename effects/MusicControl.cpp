@@ -90,6 +90,10 @@ std::shared_ptr<Clip> makeMusicControl(Game& game) {
     auto next = clip->add(makeNextTrackButton(), 4);
     auto speaker = clip->add(makeSpeakerButton(), 5);
 
+    note->setName("note");
+    off->setName("off");
+    label->setName("label");
+
     Clip* self = clip.get();
     clip->onFrameEntered = [note = note.get(), off = off.get(), label = label.get(), next = next.get()](int frame) {
         const bool muted = frame == kMutedFrame;

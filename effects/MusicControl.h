@@ -29,7 +29,8 @@ inline constexpr int kMutedFrame = 9;
 inline constexpr int kMusicRepeats = 32767;
 inline constexpr QPointF kMusicControlOrigin{679.8, 526.4};  // stage px
 
-// `game` must outlive the control. Named `musa`; its buttons are `next` and `speaker`.
+// `game` must outlive the control. Named `musa`; its parts are `note`, `off`, `label`, and the buttons
+// `next` and `speaker`.
 std::shared_ptr<Clip> makeMusicControl(Game& game);
 
 }  // namespace valdorn
