@@ -4,6 +4,7 @@
 // and B on frame 18. Both rest stopped on frame 1; starting one sends it to frame 2 and plays it
 // (nothing changes if it is on frame 2 already), and after its last frame it is back at rest.
 // Cues not yet reached are lost when the holder goes with its screen; sounds already started play on.
+// While the effects are switched off (`soundfx` 1, see EffectsToggle.h) the cues pass silently.
 
 #include <memory>
 

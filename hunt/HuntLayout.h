@@ -31,6 +31,10 @@ inline constexpr int kPointsCounterDepth = 501;
 // The small logo of the levels that show it: over the scope and the strip, or under the scope.
 inline constexpr int kSmallLogoAboveDepth = 350;
 inline constexpr int kSmallLogoBelowDepth = 150;
+// The music control `musa` and the sound-effects control `mus1`, which also stay on from screen 4 to 14.
+inline constexpr int kMusicControlDepth = 510;
+inline constexpr int kEffectsToggleDepth = 511;
+inline constexpr int kLastScreenOfLevelItems = 14;
 
 // Stage px. The strip covers the lower part of the scope when it dips below y = 500.
 inline constexpr QRectF kHudStrip{0, 500, 700.95, 52};

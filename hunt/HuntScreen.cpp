@@ -4,6 +4,8 @@
 #include "effects/ExplosionTuning.h"
 #include "effects/LevelHud.h"
 #include "effects/MenuControl.h"
+#include "effects/EffectsToggle.h"
+#include "effects/MusicControl.h"
 #include "effects/SoundHolder.h"
 #include "game/AssetLibrary.h"
 #include "game/Game.h"
@@ -43,6 +45,14 @@ int smallLogoDepth(SmallLogo logo) {
     return 0;
 }
 
+// The music controls live on screens 4..14: made when a level is entered from the shop (which starts
+// track 1), kept with their state from a level through its complete screen into the next.
+void addSoundControls(Game& game) {
+    if (game.root().child("musa")) return;
+    game.addToStage(makeMusicControl(game), hunt::kMusicControlDepth, hunt::kLastScreenOfLevelItems);
+    game.addToStage(makeEffectsToggle(game), hunt::kEffectsToggleDepth, hunt::kLastScreenOfLevelItems);
+}
+
 }  // namespace
 
 void HuntScreen::installRootState(Game& game) {
@@ -80,6 +90,7 @@ void HuntScreen::enter(Game& game, int) {
         const auto control = menu.lock();
         return control && control->isOpen() ? LevelController::MenuState::Open : LevelController::MenuState::Closed;
     });
+    addSoundControls(game);
 
     if (level.hasOwnCheat) {
         auto cheat = makeCheatClip();

@@ -64,7 +64,7 @@ TEST(ScreenRoadTest, titleShopAllSixLevelsFinalAndBackToTheShopThenARestart) {
     EXPECT_FALSE(hasObject(states[1], "lvls/level2"));
 
     EXPECT_EQ(states[2]["screen"].toInt(), screens::huntScreen(1));
-    EXPECT_EQ(soundNames(states[2]), QStringList({"stop-all"}));
+    EXPECT_EQ(soundNames(states[2]), QStringList({"stop-all", "music-1"}));
 
     for (int level = 1; level <= 5; ++level) {
         SCOPED_TRACE(level);
