@@ -63,7 +63,20 @@ void Bitmap::paint(QPainter& painter, const PaintContext& context) const {
     if (right <= left || bottom <= top) return;
     const QRectF target(destination_.left() + left / sx, destination_.top() + top / sy, (right - left) / sx,
                         (bottom - top) / sy);
-    painter.drawImage(target, *image, QRectF(left, top, right - left, bottom - top));
+    const QRect source(left, top, right - left, bottom - top);
+    const QTransform toDevice = painter.transform();
+    if (!smooth_ && toDevice.m12() == 0 && toDevice.m21() == 0 && toDevice.m11() > 0 && toDevice.m22() > 0) {
+        // An enlarged part of a picture behind a window: enlarge just that part ourselves and blit it.
+        // Handing the transformed picture to the painter costs several times more per frame.
+        const QRect pixels = toDevice.mapRect(target).toRect();
+        if (pixels.isEmpty()) return;
+        const QImage block = image->copy(source).scaled(pixels.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        painter.setTransform(QTransform());
+        painter.drawImage(pixels.topLeft(), block);
+        painter.setTransform(toDevice);
+        return;
+    }
+    painter.drawImage(target, *image, source);
 }
 
 bool Bitmap::paintFromCache(QPainter& painter, const QImage& image) const {

@@ -98,6 +98,7 @@ void Renderer::drawContent(Frame& frame, const DisplayObject& object, const QTra
 
 void Renderer::drawFiltered(Frame& frame, const DisplayObject& object, const QTransform& toDevice, double opacity,
                             const ColorTransform& color) {
+    if (frame.visibleArea.isEmpty()) return;
     QPointF topLeft;
     QImage picture;
     const QTransform linear(toDevice.m11(), toDevice.m12(), toDevice.m21(), toDevice.m22(), 0, 0);
@@ -106,7 +107,7 @@ void Renderer::drawFiltered(Frame& frame, const DisplayObject& object, const QTr
         auto it = cache_.find(&object);
         if (it != cache_.end() && !it->second.owner.expired() && it->second.revision == object.revision() &&
             it->second.linear == linear && it->second.color == color &&
-            (!it->second.clamped || it->second.placement == toDevice)) {
+            (!it->second.clamped || (it->second.placement == toDevice && it->second.visible == frame.visibleArea))) {
             cached = &it->second;
         }
     }
@@ -118,7 +119,8 @@ void Renderer::drawFiltered(Frame& frame, const DisplayObject& object, const QTr
         picture = filteredPicture(frame, object, toDevice, color, topLeft, clamped);
         if (object.filtersCached()) {
             cache_[&object] = CachedPicture{object.weak_from_this(), object.revision(), linear, toDevice, clamped,
-                                            color, picture, topLeft - QPointF(toDevice.dx(), toDevice.dy())};
+                                            frame.visibleArea, color, picture,
+                                            topLeft - QPointF(toDevice.dx(), toDevice.dy())};
         }
     }
     if (picture.isNull()) return;
@@ -134,8 +136,9 @@ QImage Renderer::filteredPicture(const Frame& outer, const DisplayObject& object
     const double scale = outer.scale;
     const double margin = filterMargin(object.filters()) * scale;
     const QRectF whole = toDevice.mapRect(object.subtreeBounds()).adjusted(-margin, -margin, margin, margin);
-    // Never more than the surface (plus what the filters pull in from beside it).
-    const QRectF area = whole & outer.deviceArea.adjusted(-margin, -margin, margin, margin);
+    // Never more than can be seen through the masks on the way down, plus what the filters pull in
+    // from beside it.
+    const QRectF area = whole & outer.visibleArea.adjusted(-margin, -margin, margin, margin);
     clamped = area != whole;
     if (area.isEmpty()) return {};
     const QRect pixels = area.toAlignedRect();

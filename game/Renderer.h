@@ -36,6 +36,7 @@ private:
         QTransform linear;     // the object's placement without its translation
         QTransform placement;  // the whole placement, which matters when the picture was cut to the surface
         bool clamped = false;
+        QRectF visible;  // what could be seen when it was made, which matters when it was cut
         ColorTransform color;
         QImage picture;
         QPointF offset;  // picture's top-left relative to the object's origin, device pixels
