@@ -122,16 +122,16 @@ std::vector<PoseKey> keysOf(FigureKind kind) {
     }
 }
 
-std::shared_ptr<const FigureClip::Frames> framesOf(const KindSpec& spec) {
-    const auto keys = keysOf(spec.kind);
+std::shared_ptr<const FigureClip::Frames> framesOf(const KindSpec& kindRow) {
+    const auto keys = keysOf(kindRow.kind);
     // Every in-between pose blends its joints between two keys, so the keys' outlines bound them all.
     QRectF bounds;
     for (const PoseKey& key : keys)
         bounds |= bodyOutline(key.pose).boundingRect() |
-                  (spec.cap ? capOutline(key.pose, spec.facingLeft).boundingRect() : QRectF());
-    return std::make_shared<FigureClip::Frames>(spec.frames, bounds, [keys, spec](int frame) {
-        const StickPose p = poseAt(keys, frame, spec.frames);
-        return std::make_pair(bodyOutline(p), spec.cap ? capOutline(p, spec.facingLeft) : QPainterPath());
+                  (kindRow.cap ? capOutline(key.pose, kindRow.facingLeft).boundingRect() : QRectF());
+    return std::make_shared<FigureClip::Frames>(kindRow.frames, bounds, [keys, kindRow](int frame) {
+        const StickPose p = poseAt(keys, frame, kindRow.frames);
+        return std::make_pair(bodyOutline(p), kindRow.cap ? capOutline(p, kindRow.facingLeft) : QPainterPath());
     });
 }
 
@@ -219,8 +219,8 @@ int figureFrameCount(FigureKind kind) {
         case FigureKind::Walking: return kWalkFrames;
         case FigureKind::PartlyHidden: return 1;
         default:
-            for (const KindSpec& spec : kKinds)
-                if (spec.kind == kind) return spec.frames;
+            for (const KindSpec& kindRow : kKinds)
+                if (kindRow.kind == kind) return kindRow.frames;
     }
     return 1;
 }

@@ -24,34 +24,34 @@ const TargetSpec* targetNamed(const LevelTargets& table, const char* name) {
 
 void addTargets(Clip& photograph, const LevelSpec& level, const LevelTargets& table) {
     for (const char* name : table.drawOrder) {
-        const TargetSpec* spec = targetNamed(table, name);
-        if (!spec) continue;
-        auto figure = makeFigure(spec->kind);
-        figure->setName(QString::fromLatin1(spec->name));
-        figure->setPosition(photographPoint(level, spec->x, spec->y));
-        figure->setScale(spec->mirrored ? -spec->scaleX : spec->scaleX, spec->scaleY);
-        figure->setRotation(spec->rotation);
-        figure->setColorTransform(colourOf(spec->tint));
+        const TargetSpec* row = targetNamed(table, name);
+        if (!row) continue;
+        auto figure = makeFigure(row->kind);
+        figure->setName(QString::fromLatin1(row->name));
+        figure->setPosition(photographPoint(level, row->x, row->y));
+        figure->setScale(row->mirrored ? -row->scaleX : row->scaleX, row->scaleY);
+        figure->setRotation(row->rotation);
+        figure->setColorTransform(colourOf(row->tint));
         photograph.add(figure);
     }
 }
 
 void addPigeons(Clip& photograph, const LevelSpec& level, const LevelTargets& table) {
-    for (const PigeonSpec& spec : table.pigeons) {
+    for (const PigeonSpec& row : table.pigeons) {
         auto pigeon = std::make_shared<Pigeon>();
-        pigeon->setName(QString::fromLatin1(spec.name));
-        pigeon->setPosition(photographPoint(level, spec.x, spec.y));
-        pigeon->setScale(spec.mirrored ? -spec.scale : spec.scale, spec.scale);
-        pigeon->setColorTransform(colourOf(spec.tint));
+        pigeon->setName(QString::fromLatin1(row.name));
+        pigeon->setPosition(photographPoint(level, row.x, row.y));
+        pigeon->setScale(row.mirrored ? -row.scale : row.scale, row.scale);
+        pigeon->setColorTransform(colourOf(row.tint));
         photograph.add(pigeon);
     }
 }
 
 void addLamps(Clip& photograph, const LevelSpec& level, const LevelTargets& table) {
-    for (const LampSpec& spec : table.lamps) {
+    for (const LampSpec& row : table.lamps) {
         auto lamp = makeLamp();
-        lamp->setPosition(photographPoint(level, spec.x, spec.y));
-        lamp->setScale(spec.scaleX, spec.scaleY);
+        lamp->setPosition(photographPoint(level, row.x, row.y));
+        lamp->setScale(row.scaleX, row.scaleY);
         photograph.add(lamp);
     }
 }

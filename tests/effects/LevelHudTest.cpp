@@ -47,7 +47,7 @@ TEST_P(DonebarByLevel, startsWithOneIconPerRequiredTargetFiftyPixelsApart) {
     enter(GetParam().level);
     const auto lefts = iconsOnStage();
     ASSERT_EQ(static_cast<int>(lefts.size()), GetParam().icons);
-    EXPECT_EQ(lefts.size(), static_cast<size_t>(spec().requiredTargets));
+    EXPECT_EQ(lefts.size(), static_cast<size_t>(levelRow().requiredTargets));
     for (size_t i = 0; i < lefts.size(); ++i) EXPECT_NEAR(lefts[i], GetParam().firstLeft + 50 * i, 0.01);
     EXPECT_LT(lefts.back() + kDonebarIconSize, kPointsCounterBox.left());
     // The icons stand on the strip at y 508.05..544.0.

@@ -66,9 +66,9 @@ class HuntTest : public ::testing::Test {
 protected:
     Game& game() { return sim->game(); }
     void enterLevel(int level) { game().goToScreen(screens::huntScreen(level)); }
-    const LevelSpec& spec() { return levelSpec(screens::huntLevel(game().screen())); }
-    ScopeView& scope() { return *game().root().childAs<ScopeView>(spec().scopeName); }
-    Clip& photograph() { return *game().root().childAs<Clip>(spec().photographName); }
+    const LevelSpec& levelRow() { return levelSpec(screens::huntLevel(game().screen())); }
+    ScopeView& scope() { return *game().root().childAs<ScopeView>(levelRow().scopeName); }
+    Clip& photograph() { return *game().root().childAs<Clip>(levelRow().photographName); }
     LevelController& controller() {
         return *dynamic_cast<LevelController*>(game().root().childAtDepth(hunt::kControllerDepth).get());
     }

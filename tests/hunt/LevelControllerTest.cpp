@@ -111,7 +111,7 @@ TEST_P(Completion, movesOnExactly109TicksAfterTheLastRequiredTargetIsHidden) {
     const int level = GetParam();
     enterLevel(level);
     sim->tick(10);
-    const int k = spec().requiredTargets;
+    const int k = levelRow().requiredTargets;
     for (int i = k; i >= 1; --i) {  // any order will do
         target(photograph(), i).setVisible(false);
         sim->tick(7);
@@ -127,7 +127,7 @@ TEST_P(Completion, movesOnExactly109TicksAfterTheLastRequiredTargetIsHidden) {
 TEST_P(Completion, neverHappensWhileOneRequiredTargetOfThePhotographStands) {
     const int level = GetParam();
     enterLevel(level);
-    const int k = spec().requiredTargets;
+    const int k = levelRow().requiredTargets;
     const int standing = 1 + level % k;
     for (int i = 1; i <= k; ++i) {
         target(scope().copy(), i).setVisible(false);  // the copy does not count

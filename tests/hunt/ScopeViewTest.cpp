@@ -84,7 +84,7 @@ TEST_F(ScopeView_, layersStandInTheirDrawingOrderWithTheLevelsNames) {
     EXPECT_EQ(layers[4]->mask(), layers[3]);
     EXPECT_EQ(layers[5]->name(), "hitu3");
     EXPECT_EQ(layers[6]->name(), "scope");
-    for (int i = 1; i <= spec().requiredTargets; ++i)
+    for (int i = 1; i <= levelRow().requiredTargets; ++i)
         EXPECT_NE(scope().copy().child(QStringLiteral("n%1").arg(i)), nullptr) << "copy's n" << i;
     // The rifle hangs from the scope's centre far below the stage.
     const QRectF rifle = stageBounds(*layers[0]);
