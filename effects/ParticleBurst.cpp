@@ -50,14 +50,7 @@ QRectF ParticleBurst::contentBounds() const {
 
 void ParticleBurst::paint(QPainter& painter, const PaintContext& context) const {
     if (particles_.empty() || dot_.isNull()) return;
-    const QImage* dot = &dot_;
-    if (!context.color.isIdentity()) {
-        if (tinted_.isNull() || !(tint_ == context.color)) {
-            tinted_ = context.color.apply(dot_);
-            tint_ = context.color;
-        }
-        dot = &tinted_;
-    }
+    const QImage* dot = &tinted_.under(dot_, context.color);
     const QTransform toDevice = painter.transform();
     const double opacity = painter.opacity();
     // The dot turned by each whole degree, looked up once a frame rather than once a particle.

@@ -57,8 +57,7 @@ private:
     QImage dot_;
     ParticleBox box_;
     std::vector<Particle> particles_;
-    mutable ColorTransform tint_;
-    mutable QImage tinted_;
+    TintedPicture tinted_;
 };
 
 // The 3 x 3 premultiplied red dot, pixel for pixel; used when the game data carries no `fire.jpg`.

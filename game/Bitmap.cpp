@@ -14,7 +14,7 @@ Bitmap::Bitmap(QImage image, QRectF destination, bool smooth)
 
 void Bitmap::setImage(QImage image) {
     image_ = std::move(image);
-    tinted_ = QImage();
+    tinted_.forget();
     markChanged();
 }
 
@@ -26,14 +26,7 @@ QPainterPath Bitmap::contentShape() const {
 
 void Bitmap::paint(QPainter& painter, const PaintContext& context) const {
     if (image_.isNull() || destination_.isEmpty()) return;
-    const QImage* image = &image_;
-    if (!context.color.isIdentity()) {
-        if (tinted_.isNull() || !(tint_ == context.color)) {
-            tinted_ = context.color.apply(image_);
-            tint_ = context.color;
-        }
-        image = &tinted_;
-    }
+    const QImage* image = &tinted_.under(image_, context.color);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth_);
     if (paintFromCache(painter, *image)) return;
 

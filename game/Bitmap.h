@@ -35,8 +35,7 @@ private:
     QImage image_;
     QRectF destination_;
     bool smooth_;
-    mutable ColorTransform tint_;
-    mutable QImage tinted_;
+    TintedPicture tinted_;
 };
 
 }  // namespace valdorn

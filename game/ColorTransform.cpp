@@ -53,4 +53,14 @@ ColorTransform ColorTransform::compose(const ColorTransform& inner) const {
     return t;
 }
 
+const QImage& TintedPicture::under(const QImage& picture, const ColorTransform& color) const {
+    if (color.isIdentity()) return picture;
+    if (tinted_.isNull() || !(tint_ == color) || source_ != picture.cacheKey()) {
+        tinted_ = color.apply(picture);
+        tint_ = color;
+        source_ = picture.cacheKey();
+    }
+    return tinted_;
+}
+
 }  // namespace valdorn

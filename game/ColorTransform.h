@@ -24,4 +24,18 @@ struct ColorTransform {
     bool operator==(const ColorTransform&) const = default;
 };
 
+// A picture together with its copy under the colour transform it was last drawn with, so a tinted
+// picture is recoloured once, not every frame.
+class TintedPicture {
+public:
+    // `picture` as drawn under `color` (the picture itself when the transform is the identity).
+    [[nodiscard]] const QImage& under(const QImage& picture, const ColorTransform& color) const;
+    void forget() { tinted_ = QImage(); }
+
+private:
+    mutable ColorTransform tint_;
+    mutable qint64 source_ = 0;
+    mutable QImage tinted_;
+};
+
 }  // namespace valdorn
